@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QLabel window(QStringLiteral("minimal"));
-  window.resize(1180, 760);
+  window.resize(1240, 760);
   window.show();
   QTimer::singleShot(0, &app, [&window] {
     window.repaint();

@@ -5,12 +5,14 @@
 #include <QTimer>
 
 #include "engine/clock.h"
+#include "link/portlist.h"
 #include "link/serialline.h"
 #include "ui/mainapp.h"
 #include "ui/qtdialogs.h"
 #include "ui/tform1.h"
 
 int main(int argc, char** argv) {
+  gx::prefetchSystemPorts();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("gx90config"));
   QApplication::setApplicationDisplayName(QString());  // the window title is the tool's own
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
                                       QStringLiteral("name"));
   const QCommandLineOption exitShown(QStringLiteral("exit-when-shown"),
                                      QStringLiteral("Quit as soon as the window has been shown (start-up timing)."));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                      QStringLiteral("Save a picture of the window as it starts, then quit."),
+                                      QStringLiteral("file.png"));
+  cli.addOption(screenshot);
   cli.addOption(portOption);
   cli.addOption(exitShown);
   cli.process(app);
@@ -41,6 +47,12 @@ int main(int argc, char** argv) {
   }
 
   main.form1().show();
+  if (cli.isSet(screenshot)) {
+    QTimer::singleShot(0, &app, [&main, &cli, &screenshot] {
+      const bool ok = main.form1().grab().save(cli.value(screenshot));
+      QApplication::exit(ok ? 0 : 1);
+    });
+  }
   if (cli.isSet(exitShown)) {
     QTimer::singleShot(0, &app, [&main] {
       main.form1().repaint();  // the whole window painted once, then leave

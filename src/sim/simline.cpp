@@ -20,21 +20,25 @@ int64_t wireUs(int64_t n) { return (n * kBitsPerByte * 1'000'000 + kBaud - 1) / 
 }  // namespace
 
 SimLine::SimLine(Clock& clock, Gateway* gateway)
-    : clock_(clock), virtual_(dynamic_cast<VirtualClock*>(&clock)), gateway_(gateway) {
+    : clock_(clock), virtual_(dynamic_cast<VirtualClock*>(&clock)), gateway_(nullptr) {
   tick_ = clock_.createTimer(kTickMs, false);
   tick_->onTick = [this] {
     if (!session_ || !gateway_) return;
     answerFromUs_ = nowUs();
     gateway_->tick(kTickMs);
   };
-  if (gateway_) {
-    gateway_->now = [&clock] { return clock.now(); };
-    gateway_->send = [this](const QByteArray& bytes, int pauseMs) { scheduleDevice(bytes, pauseMs); };
-  }
+  setGateway(gateway);
 }
 
-SimLine::~SimLine() {
+SimLine::~SimLine() { setGateway(nullptr); }
+
+void SimLine::setGateway(Gateway* gateway) {
   if (gateway_) gateway_->send = nullptr;
+  gateway_ = gateway;
+  if (!gateway_) return;
+  // The device's clock is the line's clock, so virtual time moves it too.
+  gateway_->now = [&clock = clock_] { return clock.now(); };
+  gateway_->send = [this](const QByteArray& bytes, int pauseMs) { scheduleDevice(bytes, pauseMs); };
 }
 
 int64_t SimLine::nowUs() const {

@@ -110,7 +110,7 @@ TForm1::TForm1(Captions& captions, const QString& languageName, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::build() {
-  setFixedSize(1180, 760);
+  setFixedSize(1240, 760);
   buildToolbar();
   auto* central = new QWidget;
   auto* row = new QHBoxLayout(central);
@@ -135,8 +135,8 @@ void TForm1::buildToolbar() {
   for (const ui::ControlDef& d : ui::controlTable()) {
     if (qstrcmp(d.parent, "RzToolbar1") != 0) continue;
     QWidget* w = makeControl(d);
-    if (d.name == std::string_view("cbb114")) w->setMinimumWidth(160);
-    if (d.name == std::string_view("RzEdit15")) w->setFixedWidth(60);
+    if (d.name == std::string_view("cbb114")) w->setMinimumWidth(130);
+    if (d.name == std::string_view("RzEdit15")) w->setFixedWidth(52);
     fields_.add(w);
     bar->addWidget(w);
     if (d.hidden) w->hide();

@@ -215,6 +215,21 @@ class TstSimLine : public QObject {
     QCOMPARE(got, (QList<QByteArray>{"#", "a", "b"}));
   }
 
+  void gatewayCanBeSwappedForAManualDevice() {
+    Rig rig;
+    QVERIFY(rig.line.open("COM3"));
+    rig.line.setGateway(nullptr);
+    rig.line.write(buildFrame(cmd::DeviceInfo, 0, {}));
+    rig.clock.advanceMs(100);
+    QVERIFY(rig.arrivals.empty());
+    QVERIFY(rig.gw.requests().empty());
+    QVERIFY(!rig.gw.send);
+    rig.line.setGateway(&rig.gw);
+    rig.line.write(buildFrame(cmd::DeviceInfo, 0, {}));
+    rig.clock.advanceMs(100);
+    QVERIFY(gx::frameCheckOk(rig.received()));
+  }
+
   void destroyedLineLeavesNothingBehind() {
     VirtualClock clock;
     Gateway gw;
