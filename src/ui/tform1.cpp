@@ -2,7 +2,9 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +24,7 @@
 #include "engine/password.h"
 #include "link/opencom.h"
 #include "ui/controls.h"
+#include "ui/grids.h"
 #include "ui/tables.h"
 
 namespace gx {
@@ -30,6 +33,14 @@ using ui::Kind;
 
 namespace {
 QString utf8(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
+
+// Captions of several lines are written with '¦' between the lines.
+QString captionText(const char* s) { return utf8(s).replace(QChar(0x00A6), QLatin1Char('\n')); }
+
+QStringList itemList(const char* s) {
+  if (!s) return {};
+  return utf8(s).split(QLatin1Char('|'));
+}
 
 QWidget* makeControl(const ui::ControlDef& d) {
   QWidget* w = nullptr;
@@ -40,7 +51,7 @@ QWidget* makeControl(const ui::ControlDef& d) {
       auto* e = new LimitedEdit;
       e->setTypedMax(d.max);
       e->setReadOnly(d.kind == Kind::ReadOnlyEdit);
-      if (d.defaultText) e->setText(utf8(d.defaultText));
+      if (d.text) e->setText(utf8(d.text));
       w = e;
       break;
     }
@@ -51,27 +62,48 @@ QWidget* makeControl(const ui::ControlDef& d) {
         auto* e = new LimitedEdit;
         e->setTypedMax(d.max);
         c->setLineEdit(e);
-        if (d.defaultText) c->setEditText(utf8(d.defaultText));
+        c->setInsertPolicy(QComboBox::NoInsert);
       }
+      c->addItems(itemList(d.items[0]));
+      c->setCurrentIndex(d.selected);
+      if (d.selected < 0 && d.text && c->isEditable()) c->setEditText(utf8(d.text));
       w = c;
       break;
     }
-    case Kind::Check: w = new QCheckBox; break;
-    case Kind::Label: {
-      auto* l = new QLabel;
-      if (d.defaultText) l->setText(utf8(d.defaultText));
-      w = l;
+    case Kind::Check: {
+      auto* b = new QCheckBox;
+      b->setChecked(d.checked);
+      w = b;
       break;
     }
+    case Kind::Label: w = new QLabel; break;
     case Kind::Group: {
       auto* g = new QGroupBox;
-      new QVBoxLayout(g);
+      new QGridLayout(g);
       w = g;
       break;
     }
+    case Kind::Panel: {
+      auto* p = new QFrame;
+      auto* lay = new QGridLayout(p);
+      lay->setContentsMargins(0, 0, 0, 0);
+      w = p;
+      break;
+    }
     case Kind::List: w = new QListWidget; break;
-    case Kind::DateEdit: w = new QDateEdit; break;
-    case Kind::TimeEdit: w = new QTimeEdit; break;
+    case Kind::DateEdit: {
+      auto* e = new QDateEdit;
+      if (d.format) e->setDisplayFormat(QString::fromLatin1(d.format));
+      w = e;
+      break;
+    }
+    case Kind::TimeEdit: {
+      auto* e = new QTimeEdit;
+      if (d.format) e->setDisplayFormat(QString::fromLatin1(d.format));
+      w = e;
+      break;
+    }
+    case Kind::Grid: w = ui::makeGrid(d); break;
     case Kind::Pane: w = new StatusPane; break;
     case Kind::Progress: {
       auto* p = new QProgressBar;
@@ -83,8 +115,21 @@ QWidget* makeControl(const ui::ControlDef& d) {
     }
   }
   w->setObjectName(QString::fromLatin1(d.name));
+  // A caption that no caption set touches is the design caption in both languages.
+  if (!d.inCaptionSet && d.caption[0]) WidgetFields::setCaption(w, captionText(d.caption[0]), nullptr);
   if (d.disabled) w->setEnabled(false);
   return w;
+}
+
+// Fills a combo with a new item list, keeping the selected index; a combo
+// that had no selection keeps none and shows no text.
+void FillComboItems(QComboBox* c, const QStringList& items) {
+  const int index = c->currentIndex();
+  const QSignalBlocker quiet(c);
+  c->clear();
+  c->addItems(items);
+  c->setCurrentIndex(index < items.size() ? index : -1);
+  if (index < 0 && c->isEditable()) c->setEditText(QString());
 }
 }  // namespace
 
@@ -104,6 +149,9 @@ TForm1::TForm1(Captions& captions, const QString& languageName, QWidget* parent)
     ApplyEnglishCaptions();
   }
   RefreshTitleAndStatus();
+  // Grid rows, pre-filled cells and the field defaults that follow the language.
+  ui::setUpGrids(fields_, captions_);
+  fields_.setText(QStringLiteral("Button12"), captions_(Txt::TxtEditStart));
   connectHandlers();
 }
 
@@ -132,7 +180,7 @@ void TForm1::buildToolbar() {
   bar->setMovable(false);
   bar->setFloatable(false);
   addToolBar(Qt::TopToolBarArea, bar);
-  for (const ui::ControlDef& d : ui::controlTable()) {
+  for (const ui::ControlDef& d : ui::shellControls()) {
     if (qstrcmp(d.parent, "RzToolbar1") != 0) continue;
     QWidget* w = makeControl(d);
     if (d.name == std::string_view("cbb114")) w->setMinimumWidth(130);
@@ -177,11 +225,18 @@ void TForm1::buildNavigation(QWidget* host) {
 }
 
 void TForm1::buildPages() {
+  QHash<QWidget*, QList<int>> nextColumn;  // per container: next free column of each line
+  auto place = [&](QWidget* host, QWidget* w, const ui::ControlDef& d) {
+    auto* grid = static_cast<QGridLayout*>(host->layout());
+    QList<int>& cols = nextColumn[host];
+    if (cols.size() <= d.line) cols.resize(d.line + 1, 0);
+    grid->addWidget(w, d.line, cols[d.line], 1, d.span);
+    cols[d.line] += d.span;
+  };
   for (const ui::PageDef& p : ui::pageTable()) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(p.name));
-    auto* lay = new QVBoxLayout(page);
-    lay->setAlignment(Qt::AlignTop);
+    new QGridLayout(page);
     const int index = pages_->addTab(page, utf8(p.caption[0]));
     pages_->setTabVisible(index, p.visibleAtStart);
     if (p.disabled) {
@@ -190,16 +245,24 @@ void TForm1::buildPages() {
     }
     fields_.add(page);
   }
-  // Page fields: groups first become containers, then each row joins its parent.
-  for (const ui::ControlDef& d : ui::controlTable()) {
-    const QString parent = QString::fromLatin1(d.parent);
-    if (parent == QLatin1String("RzToolbar1") || parent == QLatin1String("rzstsbr1")) continue;
-    QWidget* host = fields_.find(parent);
-    if (!host) continue;
-    QWidget* w = makeControl(d);
-    host->layout()->addWidget(w);
-    fields_.add(w);
-    if (d.hidden) w->hide();
+  // Containers come before their rows in the tables, so one walk places everything.
+  for (const std::span<const ui::ControlDef> table : ui::controlTables()) {
+    for (const ui::ControlDef& d : table) {
+      if (qstrcmp(d.parent, "RzToolbar1") == 0 || qstrcmp(d.parent, "rzstsbr1") == 0) continue;
+      QWidget* host = fields_.find(QString::fromLatin1(d.parent));
+      Q_ASSERT_X(host && qobject_cast<QGridLayout*>(host->layout()), d.name, "parent must come first");
+      if (!host) continue;
+      QWidget* w = makeControl(d);
+      place(host, w, d);
+      fields_.add(w);
+      if (d.hidden) w->hide();
+    }
+  }
+  // Rows and columns keep their natural size; the spare room goes below and to the right.
+  for (auto it = nextColumn.cbegin(); it != nextColumn.cend(); ++it) {
+    auto* grid = static_cast<QGridLayout*>(it.key()->layout());
+    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setColumnStretch(grid->columnCount(), 1);
   }
   pages_->setCurrentIndex(0);
 }
@@ -209,7 +272,7 @@ void TForm1::buildStatusBar() {
   bar->setObjectName(QStringLiteral("rzstsbr1"));
   bar->setSizeGripEnabled(false);
   setStatusBar(bar);
-  for (const ui::ControlDef& d : ui::controlTable()) {
+  for (const ui::ControlDef& d : ui::shellControls()) {
     if (qstrcmp(d.parent, "rzstsbr1") != 0) continue;
     QWidget* w = makeControl(d);
     fields_.add(w);
@@ -228,14 +291,20 @@ void TForm1::buildStatusBar() {
 void TForm1::ApplyCaptions(Lang lang) {
   const size_t l = size_t(lang);
   for (const ui::NavGroupDef& g : ui::navGroupTable())
-    if (auto* box = qobject_cast<QGroupBox*>(fields_.find(QString::fromLatin1(g.name))))
-      WidgetFields::setCaption(box, utf8(g.caption[l]), pages_);
+    WidgetFields::setCaption(fields_.find(QString::fromLatin1(g.name)), utf8(g.caption[l]), pages_);
   for (const ui::NavButtonDef& b : ui::navButtonTable())
     WidgetFields::setCaption(fields_.find(QString::fromLatin1(b.name)), utf8(b.caption[l]), pages_);
   for (const ui::PageDef& p : ui::pageTable())
     if (p.inCaptionSet) WidgetFields::setCaption(fields_.find(QString::fromLatin1(p.name)), utf8(p.caption[l]), pages_);
-  for (const ui::ControlDef& d : ui::controlTable())
-    if (d.inCaptionSet) WidgetFields::setCaption(fields_.find(QString::fromLatin1(d.name)), utf8(d.caption[l]), pages_);
+  for (const std::span<const ui::ControlDef> table : ui::controlTables()) {
+    for (const ui::ControlDef& d : table) {
+      QWidget* w = fields_.find(QString::fromLatin1(d.name));
+      if (d.inCaptionSet) WidgetFields::setCaption(w, captionText(d.caption[l]), pages_);
+      if (d.itemsInCaptionSet)
+        if (auto* c = qobject_cast<QComboBox*>(w)) FillComboItems(c, itemList(d.items[l]));
+    }
+  }
+  ui::applyGridCaptions(fields_, captions_);
 }
 
 bool TForm1::portOpen() const { return comm_ && comm_->opencom->isOpen(); }
@@ -302,6 +371,7 @@ void TForm1::Button2Click() {
   chinese_captions = !chinese_captions;
   captions_.setLang(chinese_captions ? Lang::Chinese : Lang::English);
   ApplyCaptions(captions_.lang());
+  fields_.setText(QStringLiteral("Button12"), captions_(Txt::TxtEditStart));
   fields_.processEvents();
   RefreshTitleAndStatus();
   if (portOpen()) fields_.setText(QStringLiteral("btn44"), captions_(Txt::TxtClosePort));

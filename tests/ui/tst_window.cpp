@@ -58,9 +58,15 @@ class TstWindow : public QObject {
       keys.insert(c.name);
       for (const char* t : c.text) QVERIFY2(t && *t, c.name);
     }
-    for (const ui::ControlDef& d : ui::controlTable())
-      if (d.inCaptionSet)
-        for (const char* t : d.caption) QVERIFY2(t && *t, d.name);
+    for (const auto table : ui::controlTables())
+      for (const ui::ControlDef& d : table) {
+        if (d.inCaptionSet)
+          for (const char* t : d.caption) QVERIFY2(t && *t, d.name);
+        if (d.itemsInCaptionSet) {
+          const qsizetype count = QString::fromUtf8(d.items[0]).split('|').size();
+          for (const char* t : d.items) QVERIFY2(t && QString::fromUtf8(t).split('|').size() == count, d.name);
+        }
+      }
     for (const ui::PageDef& p : ui::pageTable())
       if (p.inCaptionSet)
         for (const char* t : p.caption) QVERIFY2(t && *t, p.name);
@@ -77,14 +83,15 @@ class TstWindow : public QObject {
       a.dialogs.yes = true;
       w.Button2Click();
       QCOMPARE(a.app.captions().lang(), lang);
-      for (const ui::ControlDef& d : ui::controlTable()) {
-        if (!d.inCaptionSet) continue;
-        QWidget* c = w.fields().find(QString::fromLatin1(d.name));
-        QVERIFY2(c, d.name);
-        const QString want = QString::fromUtf8(d.caption[size_t(lang)]);
-        QCOMPARE(WidgetFields::shownText(c, w.pageControl()), want);
-        QCOMPARE(c->accessibleName(), want);
-      }
+      for (const auto table : ui::controlTables())
+        for (const ui::ControlDef& d : table) {
+          if (!d.inCaptionSet) continue;
+          QWidget* c = w.fields().find(QString::fromLatin1(d.name));
+          QVERIFY2(c, d.name);
+          const QString want = QString::fromUtf8(d.caption[size_t(lang)]).replace(QChar(0x00A6), '\n');
+          QCOMPARE(WidgetFields::shownText(c, w.pageControl()), want);
+          QCOMPARE(c->accessibleName(), want);
+        }
       for (const ui::PageDef& p : ui::pageTable()) {
         if (!p.inCaptionSet) continue;
         QCOMPARE(w.fields().text(QString::fromLatin1(p.name)), QString::fromUtf8(p.caption[size_t(lang)]));
@@ -98,7 +105,8 @@ class TstWindow : public QObject {
       QVERIFY2(!names.contains(QString::fromLatin1(n)), n);
       names.insert(QString::fromLatin1(n));
     };
-    for (const ui::ControlDef& d : ui::controlTable()) add(d.name);
+    for (const auto table : ui::controlTables())
+      for (const ui::ControlDef& d : table) add(d.name);
     for (const ui::PageDef& p : ui::pageTable()) add(p.name);
     for (const ui::NavButtonDef& b : ui::navButtonTable()) add(b.name);
     for (const ui::NavGroupDef& g : ui::navGroupTable()) add(g.name);
@@ -110,7 +118,7 @@ class TstWindow : public QObject {
     App a(QStringLiteral("English"));
     QSet<QString> lockList;
     for (const char* n : transactionButtons()) lockList.insert(QString::fromLatin1(n));
-    for (const ui::ControlDef& d : ui::controlTable())
+    for (const ui::ControlDef& d : ui::shellControls())
       if (d.kind == ui::Kind::Button && qstrcmp(d.parent, "RzToolbar1") == 0)
         QVERIFY2(lockList.contains(QString::fromLatin1(d.name)), d.name);
     a.app.comm().LockUi();
