@@ -2,8 +2,11 @@
 // The engine's only road to the window: fields, lists and panes by component
 // name, and the dialogs. The window implements it with widgets; tests use a
 // plain in-memory one.
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTime>
+#include <QVariant>
 #include <cstdint>
 
 namespace gx {
@@ -29,6 +32,25 @@ class FieldAccess {
   virtual void clearItems(const QString& name) = 0;
   virtual void scrollToLast(const QString& name) = 0;
 
+  // Check boxes.
+  [[nodiscard]] virtual bool checked(const QString& name) const = 0;
+  virtual void setChecked(const QString& name, bool on) = 0;
+  // Combo boxes: the selected index (-1: none).
+  [[nodiscard]] virtual int index(const QString& name) const = 0;
+  virtual void setIndex(const QString& name, int index) = 0;
+  // Date and time edits.
+  [[nodiscard]] virtual QDate date(const QString& name) const = 0;
+  virtual void setDate(const QString& name, const QDate& date) = 0;
+  [[nodiscard]] virtual QTime time(const QString& name) const = 0;
+  virtual void setTime(const QString& name, const QTime& time) = 0;
+  virtual void setVisible(const QString& name, bool on) = 0;
+
+  // Grid cells by grid name, 0-based row and column name. A cell that never
+  // got a value reads as an invalid QVariant; check cells hold a bool.
+  [[nodiscard]] virtual int rowCount(const QString& grid) const = 0;
+  [[nodiscard]] virtual QVariant cell(const QString& grid, int row, const QString& column) const = 0;
+  virtual void setCell(const QString& grid, int row, const QString& column, const QVariant& value) = 0;
+
   // Lets the window repaint between long steps (a no-op where nothing paints).
   virtual void processEvents() {}
 };
@@ -44,6 +66,9 @@ class Dialogs {
   virtual void errorBox(const QString& text, const QString& detail = {}) = 0;
   [[nodiscard]] virtual bool askYesNo(const QString& text) = 0;
   [[nodiscard]] virtual bool askOkCancel(const QString& text) = 0;
+  // File dialogs: the chosen path, or empty when cancelled.
+  [[nodiscard]] virtual QString openFile(const QString& title, const QString& folder, const QString& filter) = 0;
+  [[nodiscard]] virtual QString saveFile(const QString& title, const QString& folder, const QString& filter) = 0;
 };
 
 }  // namespace gx

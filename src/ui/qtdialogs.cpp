@@ -1,6 +1,7 @@
 #include "ui/qtdialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace gx {
@@ -35,6 +36,14 @@ bool QtDialogs::askOkCancel(const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok | QMessageBox::Cancel,
                   parent_);
   return box.exec() == QMessageBox::Ok;
+}
+
+QString QtDialogs::openFile(const QString& title, const QString& folder, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent_, title, folder, filter);
+}
+
+QString QtDialogs::saveFile(const QString& title, const QString& folder, const QString& filter) {
+  return QFileDialog::getSaveFileName(parent_, title, folder, filter);
 }
 
 }  // namespace gx

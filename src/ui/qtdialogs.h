@@ -20,6 +20,8 @@ class QtDialogs final : public Dialogs {
   void errorBox(const QString& text, const QString& detail) override;
   bool askYesNo(const QString& text) override;
   bool askOkCancel(const QString& text) override;
+  QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+  QString saveFile(const QString& title, const QString& folder, const QString& filter) override;
 
  private:
   QPointer<QWidget> parent_;

@@ -1,6 +1,7 @@
 #include "ui/widgetfields.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -13,6 +14,7 @@
 #include <QTabWidget>
 
 #include "ui/controls.h"
+#include "ui/gridroles.h"
 
 namespace gx {
 
@@ -104,6 +106,73 @@ void WidgetFields::clearItems(const QString& name) {
 
 void WidgetFields::scrollToLast(const QString& name) {
   if (auto* l = qobject_cast<QListWidget*>(find(name)); l && l->count() > 0) l->scrollToItem(l->item(l->count() - 1));
+}
+
+bool WidgetFields::checked(const QString& name) const {
+  auto* b = qobject_cast<QAbstractButton*>(find(name));
+  return b && b->isChecked();
+}
+
+void WidgetFields::setChecked(const QString& name, bool on) {
+  if (auto* b = qobject_cast<QAbstractButton*>(find(name))) b->setChecked(on);
+}
+
+int WidgetFields::index(const QString& name) const {
+  auto* c = qobject_cast<QComboBox*>(find(name));
+  return c ? c->currentIndex() : -1;
+}
+
+void WidgetFields::setIndex(const QString& name, int i) {
+  if (auto* c = qobject_cast<QComboBox*>(find(name))) c->setCurrentIndex(i < c->count() ? i : -1);
+}
+
+QDate WidgetFields::date(const QString& name) const {
+  auto* e = qobject_cast<QDateTimeEdit*>(find(name));
+  return e ? e->date() : QDate();
+}
+
+void WidgetFields::setDate(const QString& name, const QDate& d) {
+  if (auto* e = qobject_cast<QDateTimeEdit*>(find(name))) e->setDate(d);
+}
+
+QTime WidgetFields::time(const QString& name) const {
+  auto* e = qobject_cast<QDateTimeEdit*>(find(name));
+  return e ? e->time() : QTime();
+}
+
+void WidgetFields::setTime(const QString& name, const QTime& t) {
+  if (auto* e = qobject_cast<QDateTimeEdit*>(find(name))) e->setTime(t);
+}
+
+void WidgetFields::setVisible(const QString& name, bool on) {
+  if (QWidget* w = find(name)) w->setVisible(on);
+}
+
+int WidgetFields::columnOf(const QAbstractItemModel* m, const QString& column) {
+  if (!m) return -1;
+  for (int c = 0; c < m->columnCount(); ++c)
+    if (m->headerData(c, Qt::Horizontal, ui::ColumnNameRole).toString() == column) return c;
+  return -1;
+}
+
+int WidgetFields::rowCount(const QString& grid) const {
+  auto* v = qobject_cast<QAbstractItemView*>(find(grid));
+  return v && v->model() ? v->model()->rowCount() : 0;
+}
+
+QVariant WidgetFields::cell(const QString& grid, int row, const QString& column) const {
+  auto* v = qobject_cast<QAbstractItemView*>(find(grid));
+  if (!v || !v->model()) return {};
+  const QModelIndex i = v->model()->index(row, columnOf(v->model(), column));
+  if (!i.isValid() || i.data(ui::NullCellRole).toBool()) return {};
+  return i.data(Qt::EditRole);
+}
+
+void WidgetFields::setCell(const QString& grid, int row, const QString& column, const QVariant& value) {
+  auto* v = qobject_cast<QAbstractItemView*>(find(grid));
+  if (!v || !v->model()) return;
+  const QModelIndex i = v->model()->index(row, columnOf(v->model(), column));
+  if (i.isValid()) v->model()->setData(i, value, Qt::EditRole);
 }
 
 void WidgetFields::processEvents() { QApplication::processEvents(); }

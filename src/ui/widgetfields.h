@@ -7,6 +7,7 @@
 #include "engine/fields.h"
 
 class QTabWidget;
+class QAbstractItemModel;
 
 namespace gx {
 
@@ -28,7 +29,22 @@ class WidgetFields final : public FieldAccess {
   void addItem(const QString& name, const QString& text) override;
   void clearItems(const QString& name) override;
   void scrollToLast(const QString& name) override;
+  bool checked(const QString& name) const override;
+  void setChecked(const QString& name, bool on) override;
+  int index(const QString& name) const override;
+  void setIndex(const QString& name, int index) override;
+  QDate date(const QString& name) const override;
+  void setDate(const QString& name, const QDate& date) override;
+  QTime time(const QString& name) const override;
+  void setTime(const QString& name, const QTime& time) override;
+  void setVisible(const QString& name, bool on) override;
+  int rowCount(const QString& grid) const override;
+  QVariant cell(const QString& grid, int row, const QString& column) const override;
+  void setCell(const QString& grid, int row, const QString& column, const QVariant& value) override;
   void processEvents() override;
+
+  // A grid's column by its component name, or -1.
+  static int columnOf(const QAbstractItemModel* model, const QString& column);
 
   // Shown text of any control, the way the user reads it.
   static QString shownText(const QWidget* w, const QTabWidget* pages);

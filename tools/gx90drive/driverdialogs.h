@@ -20,11 +20,21 @@ class DriverDialogs final : public Dialogs {
   bool askYesNo(const QString& text) override { return answer(text, QStringLiteral("yes")); }
   bool askOkCancel(const QString& text) override { return answer(text, QStringLiteral("ok")); }
 
+  QString openFile(const QString& title, const QString&, const QString&) override { return file(title); }
+  QString saveFile(const QString& title, const QString&, const QString&) override { return file(title); }
+
   std::deque<Shown> shown;
   std::deque<QString> replies;  // yes, no, ok, cancel
   std::deque<QString> files;    // a path, or empty for cancel
 
  private:
+  QString file(const QString& title) {
+    shown.push_back({QStringLiteral("file"), title});
+    if (files.empty()) return {};
+    const QString f = files.front();
+    files.pop_front();
+    return f;
+  }
   bool answer(const QString& text, const QString& positive) {
     shown.push_back({QStringLiteral("question"), text});
     if (replies.empty()) return false;  // nobody answered: the safe choice
