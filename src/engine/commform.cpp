@@ -1,8 +1,9 @@
 #include "engine/commform.h"
 
+#include <algorithm>
+
 #include "engine/commands.h"
 #include "engine/fields.h"
-#include "engine/password.h"
 #include "link/opencom.h"
 #include "link/recclass.h"
 #include "link/serialline.h"
@@ -39,14 +40,15 @@ CommForm::CommForm(FieldAccess& f, Dialogs& d, Captions& c, Clock& clk, SerialLi
       [this] {
         // A '#' stopped the time-out and the frame never completed: without
         // this the waiting command would wait for ever.
-        for (ttimerrequire* o : timeoutOrder())
-          if (o && o->awaiting()) {
+        auto waits = [](const ttimerrequire* o) { return o && o->awaiting(); };
+        const auto order = timeoutOrder();
+        if (std::any_of(order.begin(), order.end(), waits) ||
+            std::any_of(testObjects.begin(), testObjects.end(), waits)) {
             tmr1->setInterval(2000);
             tmr1->setEnabled(true);
-            return;
           }
       }});
-  password = std::make_unique<tpassword>(*this);
+  createCommandObjects();
 
   tmr1->onTick = [this] { tmr1Timer(); };
   tmr2->onTick = [this] { recclass->FlushTimerTick(); };
@@ -67,20 +69,16 @@ void CommForm::onBytes(const QByteArray& bytes) {
 }
 
 void CommForm::OfferToAll(const uint8_t* bytes, int length) {
-  tforcerespond* const order[] = {password.get(), thomepage_w,      thomepage_r, tsingleregister, thistoryface,
-                                  talarmRecord,   treg_currentvalue, tsingleregisterKx2, tSlaveKx2, tidimei,
-                                  tmoisture,      trelayctrl,        ttimeset,    tdebugcmd};
-  for (tforcerespond* o : order)
+  for (tforcerespond* o : dispatchOrder())
     if (o) o->OfferResponse(bytes, length);
-}
-
-std::array<ttimerrequire*, 14> CommForm::timeoutOrder() const {
-  return {thomepage_w, thomepage_r, tsingleregister, thistoryface, talarmRecord, treg_currentvalue,
-          tsingleregisterKx2, tSlaveKx2, password.get(), tidimei, tmoisture, trelayctrl, ttimeset, tdebugcmd};
+  for (ttimerrequire* o : testObjects)
+    if (o) o->OfferResponse(bytes, length);
 }
 
 void CommForm::tmr1Timer() {
   for (ttimerrequire* o : timeoutOrder())
+    if (o) o->TimeoutTick();
+  for (ttimerrequire* o : testObjects)
     if (o) o->TimeoutTick();
 }
 
@@ -95,7 +93,7 @@ void CommForm::tmr5Timer() {
   }
   if (counterB > 1) {
     counterB = 0;
-    if (tsingleregisterKx2) tsingleregisterKx2->OnTimeout();
+    if (singleregisterKx2) timeoutOrder()[6]->OnTimeout();  // the read-all watchdog
   }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "engine/captionset.h"
 #include "engine/clock.h"
@@ -19,10 +20,30 @@ class Dialogs;
 class SerialLine;
 class topencom;
 class trecclass;
+class tuart;
 class tsimcmd;
 class tforcerespond;
 class ttimerrequire;
+// The command objects, one class each; each feature brings its own.
+class thomepage_w;
+class thomepage_r;
 class tpassword;
+class tsingleregister;
+class treg_currentvalue;
+class tsingleregisterKx2;
+class tSlaveKx2;
+class tSlaveKx2test;
+class tidimei;
+class tmoisture;
+class trelayctrl;
+class thistoryface;
+class talarmRecord;
+class ttimeset;
+class txmlc;
+class tformope;
+class tdebugcmd;
+class tresetclass;
+class tchangepassword;
 
 // The transaction buttons, in the order LockUi and UnlockUi walk them.
 [[nodiscard]] const std::array<const char*, 39>& transactionButtons();
@@ -53,28 +74,34 @@ class CommForm {
   std::unique_ptr<Timer> tmr1, tmr2, tmr3, tmr4, tmr5, tmr6, tmr_debugdata_process;
   uint8_t counterA = 0, counterB = 0, counterC = 0;
 
-  // The objects, in creation order. Those a later feature brings stay null
-  // until it lands; the dispatch and time-out walks skip them.
+  // The objects, one of each, created in this order (see instances.cpp).
+  // A pointer stays null until the feature that brings its class lands;
+  // the dispatch and time-out walks skip null ones.
   std::unique_ptr<topencom> opencom;
   std::unique_ptr<trecclass> recclass;
-  ttimerrequire* thomepage_w = nullptr;
-  ttimerrequire* thomepage_r = nullptr;
-  std::unique_ptr<tpassword> password;
-  ttimerrequire* tsingleregister = nullptr;
-  ttimerrequire* treg_currentvalue = nullptr;
-  ttimerrequire* tsingleregisterKx2 = nullptr;
-  ttimerrequire* tSlaveKx2 = nullptr;
-  ttimerrequire* tSlaveKx2test = nullptr;
-  ttimerrequire* tidimei = nullptr;
-  ttimerrequire* tmoisture = nullptr;
-  ttimerrequire* trelayctrl = nullptr;
-  ttimerrequire* thistoryface = nullptr;
-  ttimerrequire* talarmRecord = nullptr;
-  ttimerrequire* ttimeset = nullptr;
+  thomepage_w* homepage_w = nullptr;
+  thomepage_r* homepage_r = nullptr;
+  tpassword* password = nullptr;
+  tsingleregister* singleregister = nullptr;
+  treg_currentvalue* reg_currentvalue = nullptr;
+  tsingleregisterKx2* singleregisterKx2 = nullptr;
+  tSlaveKx2* SlaveKx2 = nullptr;
+  tSlaveKx2test* SlaveKx2test = nullptr;
+  tidimei* idimei = nullptr;
+  tmoisture* moisture = nullptr;
+  trelayctrl* relayctrl = nullptr;
+  thistoryface* historyface = nullptr;
+  talarmRecord* alarmRecord = nullptr;
+  ttimeset* timeset = nullptr;
+  txmlc* xmlc = nullptr;
+  tformope* formope = nullptr;
   tshowinf showinf;
-  ttimerrequire* tdebugcmd = nullptr;
-  tsimcmd* tresetclass = nullptr;
-  tsimcmd* tchangepassword = nullptr;
+  tdebugcmd* debugcmd = nullptr;
+  tresetclass* resetclass = nullptr;
+  tchangepassword* changepassword = nullptr;
+
+  // Objects of tests, offered responses and time-out ticks after the shipped ones.
+  std::array<ttimerrequire*, 2> testObjects{};
 
   void LockUi();
   void UnlockUi();
@@ -88,8 +115,11 @@ class CommForm {
   void OfferToAll(const uint8_t* bytes, int length);
 
  private:
+  void createCommandObjects();
   void tmr1Timer();
   [[nodiscard]] std::array<ttimerrequire*, 14> timeoutOrder() const;
+  [[nodiscard]] std::array<tforcerespond*, 14> dispatchOrder() const;
+  std::vector<std::unique_ptr<tuart>> owned_;
   void tmr5Timer();
   void onBytes(const QByteArray& bytes);
   tsimcmd* pacingReader_ = nullptr;

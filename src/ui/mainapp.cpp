@@ -7,6 +7,7 @@
 #include "link/opencom.h"
 #include "ui/tform1.h"
 #include "ui/tform2.h"
+#include "ui/wiring.h"
 
 namespace gx {
 
@@ -15,6 +16,10 @@ MainApp::MainApp(const Platform& p) {
   comm_ = std::make_unique<CommForm>(form1_->fields(), p.dialogs, captions_, p.clock, p.line);
   form2_ = std::make_unique<TForm2>(*comm_);
   form1_->setComm(comm_.get());
+  ui::wireFieldBehaviours(*form1_);
+  ui::wireDeviceCommands(*form1_, *comm_);
+  ui::wireParameterCommands(*form1_, *comm_);
+  ui::wireProfileCommands(*form1_, *comm_);
 }
 
 MainApp::~MainApp() {

@@ -69,7 +69,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     p.Execute();
     QCOMPARE(r.takeSent(), hx("23 05 00 00 00 00 00 00 05"));
     QVERIFY(p.awaiting());
@@ -99,7 +99,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     r.form.LockUi();
     p.Execute();
     r.line.inject(answer);
@@ -115,7 +115,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     p.Execute();
     r.line.inject(buildFrame(0xA0, 0, hx("01")));
     QCOMPARE(p.acks, 1);
@@ -126,7 +126,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     r.form.LockUi();
     p.Execute();
     r.clock.advanceMs(1999);
@@ -148,7 +148,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     r.form.LockUi();
     p.Execute();
     r.line.inject(buildFrame(0x05, 0, hx("01 02 03")).left(6));
@@ -166,7 +166,7 @@ class TstCommands : public QObject {
     r.captions.setLang(Lang::Chinese);
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     p.Execute();
     r.clock.advanceMs(2000);
     QCOMPARE(r.dialogs.take(), QStringLiteral("box:    超时!   "));
@@ -176,7 +176,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05, true);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     p.Execute();
     const QByteArray first = r.takeSent();
     for (int i = 1; i <= 3; ++i) {
@@ -199,8 +199,8 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe a(r.form, 0x05), b(r.form, 0x08);
-    r.form.ttimeset = &b;  // later in the tick order than tidimei
-    r.form.tidimei = &a;
+    r.form.testObjects[0] = &a;
+    r.form.testObjects[1] = &b;
     b.Execute();
     r.clock.advanceMs(1000);
     a.Execute();  // tmr1 already runs: its period is not restarted
@@ -214,7 +214,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     p.StartListening();
     p.Execute();
     r.line.inject(buildFrame(0x05, 0, hx("01")));
@@ -226,7 +226,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x05);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     p.Execute();
     r.line.inject(buildFrame(0x05, 0, hx("AA BB CC DD")));
     p.Execute();
@@ -251,7 +251,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tprobe p(r.form, 0x83);
-    r.form.tidimei = &p;
+    r.form.testObjects[0] = &p;
     r.form.SetHistoryPacing(true, &p);
     p.Execute();
     r.takeSent();
@@ -268,7 +268,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tstream s(r.form, 1);
-    r.form.thistoryface = &s;
+    r.form.testObjects[0] = &s;
     s.StartStream();
     QCOMPARE(r.takeSent(), hx("23 83 00 00 10 00 00 00 93"));
     QCOMPARE(r.fields.texts.value("rzmrqsts1"), QStringLiteral("1/1"));
@@ -285,7 +285,7 @@ class TstCommands : public QObject {
     test::EngineRig r;
     r.openPort();
     tstream s(r.form, 2);
-    r.form.thistoryface = &s;
+    r.form.testObjects[0] = &s;
     s.StartStream();
     r.takeSent();
     r.line.inject(buildFrame(0x83, 0x2000, QByteArray(4, 0)));

@@ -1,0 +1,72 @@
+// The one place that knows every command object: creates them in their
+// fixed order and lists them in the orders of response dispatch and of the
+// time-out tick.
+#include "engine/commands.h"
+#include "engine/commform.h"
+#include "engine/password.h"
+
+namespace gx {
+
+namespace {
+template <class T>
+T* make(std::vector<std::unique_ptr<tuart>>& owned, CommForm& form) {
+  auto o = std::make_unique<T>(form);
+  T* raw = o.get();
+  owned.push_back(std::move(o));
+  return raw;
+}
+template <class Base, class T>
+Base* up(T* o) {
+  return o;
+}
+}  // namespace
+
+void CommForm::createCommandObjects() {
+  // topencom and trecclass come first (constructor); then, in this order:
+  // thomepage_w, thomepage_r, tpassword, tsingleregister, treg_currentvalue,
+  // tsingleregisterKx2, tSlaveKx2, tSlaveKx2test, tidimei, tmoisture,
+  // trelayctrl, thistoryface, talarmRecord, ttimeset, txmlc, tformope,
+  // tshowinf (a member), tdebugcmd, tresetclass, tchangepassword.
+  password = make<tpassword>(owned_, *this);
+}
+
+// A slot whose class has not landed yet holds nullptr.
+std::array<tforcerespond*, 14> CommForm::dispatchOrder() const {
+  return {
+      up<tforcerespond>(password),
+      nullptr,  // homepage_w
+      nullptr,  // homepage_r
+      nullptr,  // singleregister
+      nullptr,  // historyface
+      nullptr,  // alarmRecord
+      nullptr,  // reg_currentvalue
+      nullptr,  // singleregisterKx2
+      nullptr,  // SlaveKx2
+      nullptr,  // idimei
+      nullptr,  // moisture
+      nullptr,  // relayctrl
+      nullptr,  // timeset
+      nullptr,  // debugcmd
+  };
+}
+
+std::array<ttimerrequire*, 14> CommForm::timeoutOrder() const {
+  return {
+      nullptr,  // homepage_w
+      nullptr,  // homepage_r
+      nullptr,  // singleregister
+      nullptr,  // historyface
+      nullptr,  // alarmRecord
+      nullptr,  // reg_currentvalue
+      nullptr,  // singleregisterKx2
+      nullptr,  // SlaveKx2
+      up<ttimerrequire>(password),
+      nullptr,  // idimei
+      nullptr,  // moisture
+      nullptr,  // relayctrl
+      nullptr,  // timeset
+      nullptr,  // debugcmd
+  };
+}
+
+}  // namespace gx

@@ -1,0 +1,7 @@
+#include "ui/wiring.h"
+
+namespace gx::ui {
+
+void wireFieldBehaviours(TForm1\& form) {}
+
+}  // namespace gx::ui

@@ -1,0 +1,7 @@
+#include "ui/wiring.h"
+
+namespace gx::ui {
+
+void wireProfileCommands(TForm1\& form, CommForm\& comm) {}
+
+}  // namespace gx::ui
