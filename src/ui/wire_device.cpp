@@ -2,6 +2,6 @@
 
 namespace gx::ui {
 
-void wireDeviceCommands(TForm1\& form, CommForm\& comm) {}
+void wireDeviceCommands(TForm1&, CommForm&) {}
 
 }  // namespace gx::ui

@@ -2,6 +2,6 @@
 
 namespace gx::ui {
 
-void wireFieldBehaviours(TForm1\& form) {}
+void wireFieldBehaviours(TForm1&) {}
 
 }  // namespace gx::ui

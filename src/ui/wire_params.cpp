@@ -2,6 +2,6 @@
 
 namespace gx::ui {
 
-void wireParameterCommands(TForm1\& form, CommForm\& comm) {}
+void wireParameterCommands(TForm1&, CommForm&) {}
 
 }  // namespace gx::ui

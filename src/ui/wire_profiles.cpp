@@ -2,6 +2,6 @@
 
 namespace gx::ui {
 
-void wireProfileCommands(TForm1\& form, CommForm\& comm) {}
+void wireProfileCommands(TForm1&, CommForm&) {}
 
 }  // namespace gx::ui
