@@ -40,10 +40,7 @@ CommForm::CommForm(FieldAccess& f, Dialogs& d, Captions& c, Clock& clk, SerialLi
       [this] {
         // A '#' stopped the time-out and the frame never completed: without
         // this the waiting command would wait for ever.
-        auto waits = [](const ttimerrequire* o) { return o && o->awaiting(); };
-        const auto order = timeoutOrder();
-        if (std::any_of(order.begin(), order.end(), waits) ||
-            std::any_of(testObjects.begin(), testObjects.end(), waits)) {
+        if (AnyAwaiting()) {
             tmr1->setInterval(2000);
             tmr1->setEnabled(true);
           }
@@ -73,6 +70,12 @@ void CommForm::OfferToAll(const uint8_t* bytes, int length) {
     if (o) o->OfferResponse(bytes, length);
   for (ttimerrequire* o : testObjects)
     if (o) o->OfferResponse(bytes, length);
+}
+
+bool CommForm::AnyAwaiting() const {
+  auto waits = [](const ttimerrequire* o) { return o && o->awaiting(); };
+  const auto order = timeoutOrder();
+  return std::any_of(order.begin(), order.end(), waits) || std::any_of(testObjects.begin(), testObjects.end(), waits);
 }
 
 void CommForm::tmr1Timer() {

@@ -111,6 +111,8 @@ class CommForm {
   void setEdt2(const QString& v);
   void setLbl1(const QString& v);
 
+  // Some command object waits for its answer.
+  [[nodiscard]] bool AnyAwaiting() const;
   // Offers a complete response to the command objects in dispatch order.
   void OfferToAll(const uint8_t* bytes, int length);
 

@@ -3,7 +3,10 @@
 // time-out tick.
 #include "engine/commands.h"
 #include "engine/commform.h"
+#include "engine/debugcmd.h"
+#include "engine/devicequeries.h"
 #include "engine/password.h"
+#include "engine/textcommands.h"
 
 namespace gx {
 
@@ -28,6 +31,13 @@ void CommForm::createCommandObjects() {
   // trelayctrl, thistoryface, talarmRecord, ttimeset, txmlc, tformope,
   // tshowinf (a member), tdebugcmd, tresetclass, tchangepassword.
   password = make<tpassword>(owned_, *this);
+  idimei = make<tidimei>(owned_, *this);
+  moisture = make<tmoisture>(owned_, *this);
+  relayctrl = make<trelayctrl>(owned_, *this);
+  timeset = make<ttimeset>(owned_, *this);
+  debugcmd = make<tdebugcmd>(owned_, *this);
+  resetclass = make<tresetclass>(owned_, *this);
+  changepassword = make<tchangepassword>(owned_, *this);
 }
 
 // A slot whose class has not landed yet holds nullptr.
@@ -42,11 +52,11 @@ std::array<tforcerespond*, 14> CommForm::dispatchOrder() const {
       nullptr,  // reg_currentvalue
       nullptr,  // singleregisterKx2
       nullptr,  // SlaveKx2
-      nullptr,  // idimei
-      nullptr,  // moisture
-      nullptr,  // relayctrl
-      nullptr,  // timeset
-      nullptr,  // debugcmd
+      up<tforcerespond>(idimei),
+      up<tforcerespond>(moisture),
+      up<tforcerespond>(relayctrl),
+      up<tforcerespond>(timeset),
+      up<tforcerespond>(debugcmd),
   };
 }
 
@@ -61,11 +71,11 @@ std::array<ttimerrequire*, 14> CommForm::timeoutOrder() const {
       nullptr,  // singleregisterKx2
       nullptr,  // SlaveKx2
       up<ttimerrequire>(password),
-      nullptr,  // idimei
-      nullptr,  // moisture
-      nullptr,  // relayctrl
-      nullptr,  // timeset
-      nullptr,  // debugcmd
+      up<ttimerrequire>(idimei),
+      up<ttimerrequire>(moisture),
+      up<ttimerrequire>(relayctrl),
+      up<ttimerrequire>(timeset),
+      up<ttimerrequire>(debugcmd),
   };
 }
 
