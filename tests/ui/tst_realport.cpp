@@ -74,6 +74,41 @@ class TstRealPort : public QObject {
     click("btn51");
     QCOMPARE(nextMessage(dialogs), QStringLiteral("box:  Password correct!  "));
   }
+
+  // Device information, the clock both ways, and the debug monitor filling
+  // its lists from the simulator's traffic, over the real line.
+  void deviceCommandsOverPseudoTerminal() {
+    RealClock clock;
+    test::RecordingDialogs dialogs;
+    auto line = makeQtSerialLine();
+    MainApp app({clock, dialogs, *line, QStringLiteral("English (United States)")});
+    TForm1& w = app.form1();
+    auto click = [&](const char* name) {
+      auto* b = qobject_cast<QAbstractButton*>(w.fields().find(name));
+      QVERIFY2(b, name);
+      b->click();
+    };
+    qobject_cast<QComboBox*>(w.fields().find("cbb114"))->setEditText(port_);
+    click("btn44");
+
+    click("btn48");
+    QTRY_COMPARE_WITH_TIMEOUT(w.fields().text("RzEdit11"), QStringLiteral("GX90"), 3000);
+    QVERIFY(!w.fields().text("RzEdit12").isEmpty());
+    QCOMPARE(w.fields().text("RzEdit13").size(), 15);
+
+    click("RzButton4");
+    QCOMPARE(nextMessage(dialogs), QStringLiteral("box:    Success!   "));
+    click("RzButton2");
+    QTRY_VERIFY_WITH_TIMEOUT(w.fields().text("rzstspn2").endsWith("receive system time"), 3000);
+    const QDateTime device(w.fields().date("RzDateTimeEdit1"), w.fields().time("RzDateTimeEdit2"));
+    QVERIFY(qAbs(device.secsTo(QDateTime::currentDateTime())) < 5);
+
+    click("btn28");
+    QCOMPARE(nextMessage(dialogs), QStringLiteral("box:    Success!   "));  // the echo matched
+    QTRY_VERIFY_WITH_TIMEOUT(w.fields().itemCount("lst1") + w.fields().itemCount("lst2") >= 2, 5000);
+    click("btn29");
+    click("btn44");
+  }
 };
 
 QTEST_MAIN(TstRealPort)
