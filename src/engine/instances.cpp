@@ -7,6 +7,7 @@
 #include "engine/devicequeries.h"
 #include "engine/password.h"
 #include "engine/textcommands.h"
+#include "params/homepage.h"
 
 namespace gx {
 
@@ -30,6 +31,8 @@ void CommForm::createCommandObjects() {
   // tsingleregisterKx2, tSlaveKx2, tSlaveKx2test, tidimei, tmoisture,
   // trelayctrl, thistoryface, talarmRecord, ttimeset, txmlc, tformope,
   // tshowinf (a member), tdebugcmd, tresetclass, tchangepassword.
+  homepage_w = make<thomepage_w>(owned_, *this);
+  homepage_r = make<thomepage_r>(owned_, *this);
   password = make<tpassword>(owned_, *this);
   idimei = make<tidimei>(owned_, *this);
   moisture = make<tmoisture>(owned_, *this);
@@ -44,8 +47,8 @@ void CommForm::createCommandObjects() {
 std::array<tforcerespond*, 14> CommForm::dispatchOrder() const {
   return {
       up<tforcerespond>(password),
-      nullptr,  // homepage_w
-      nullptr,  // homepage_r
+      up<tforcerespond>(homepage_w),
+      up<tforcerespond>(homepage_r),
       nullptr,  // singleregister
       nullptr,  // historyface
       nullptr,  // alarmRecord
@@ -62,8 +65,8 @@ std::array<tforcerespond*, 14> CommForm::dispatchOrder() const {
 
 std::array<ttimerrequire*, 14> CommForm::timeoutOrder() const {
   return {
-      nullptr,  // homepage_w
-      nullptr,  // homepage_r
+      up<ttimerrequire>(homepage_w),
+      up<ttimerrequire>(homepage_r),
       nullptr,  // singleregister
       nullptr,  // historyface
       nullptr,  // alarmRecord

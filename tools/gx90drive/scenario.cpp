@@ -271,7 +271,7 @@ void Runner::run(const QString& cmd, const QString& rest) {
     if (m->flags(i) & Qt::ItemIsUserCheckable)
       m->setData(i, text == QLatin1String("true") ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
     else
-      m->setData(i, text, Qt::EditRole);
+      m->setData(i, text, ui::UserEditRole);  // through the editing rules, as the cell editor does
     pump();
   } else if (cmd == QLatin1String("click-cell")) {
     need(3);
