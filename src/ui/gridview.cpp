@@ -133,11 +133,15 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
 
 PlainGridView::PlainGridView(GridModel* model, QWidget* parent) : QTableView(parent), model_(model) {
   model->setParent(this);
+  // Row heights are fixed and known before the model arrives, so the header
+  // does not measure thousands of rows.
+  verticalHeader()->hide();
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   setModel(model);
   setItemDelegate(new GridDelegate(this));
   const GridDef& def = model->def();
-  verticalHeader()->hide();
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
   QHeaderView* h = horizontalHeader();
   h->setVisible(def.headers);
   h->setSectionsMovable(false);

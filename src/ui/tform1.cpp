@@ -1,6 +1,7 @@
 #include "ui/tform1.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,6 +33,23 @@ namespace gx {
 using ui::Kind;
 
 namespace {
+// The window has a fixed size, so the page control needs no size from its
+// pages; asking every page (hidden ones included) would lay out the whole
+// window's text at start.
+class PageControl : public QTabWidget {
+ public:
+  QSize sizeHint() const override { return {900, 640}; }
+  QSize minimumSizeHint() const override { return {200, 200}; }
+};
+
+// A page takes the room the page control gives it; its size is never asked
+// of its contents, which would lay out every page's text at start.
+class Page : public QWidget {
+ public:
+  QSize sizeHint() const override { return {0, 0}; }
+  QSize minimumSizeHint() const override { return {0, 0}; }
+};
+
 QString utf8(const char* s) { return s ? QString::fromUtf8(s) : QString(); }
 
 // Captions of several lines are written with '¦' between the lines.
@@ -61,6 +79,9 @@ QWidget* makeControl(const ui::ControlDef& d) {
       if (d.kind == Kind::Combo) {
         auto* e = new LimitedEdit;
         e->setTypedMax(d.max);
+        // A combo makes itself a completer over its items unless the edit has
+        // one; that is costly, and typing into these boxes needs none.
+        e->setCompleter(new QCompleter(e));
         c->setLineEdit(e);
         c->setInsertPolicy(QComboBox::NoInsert);
       }
@@ -164,7 +185,7 @@ void TForm1::build() {
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(4, 4, 4, 4);
   buildNavigation(central);
-  pages_ = new QTabWidget;
+  pages_ = new PageControl;
   pages_->setObjectName(QStringLiteral("RzPageControl1"));
   pages_->setTabsClosable(true);
   fields_.setPageControl(pages_);
@@ -234,7 +255,7 @@ void TForm1::buildPages() {
     cols[d.line] += d.span;
   };
   for (const ui::PageDef& p : ui::pageTable()) {
-    auto* page = new QWidget;
+    auto* page = new Page;
     page->setObjectName(QString::fromLatin1(p.name));
     new QGridLayout(page);
     const int index = pages_->addTab(page, utf8(p.caption[0]));
@@ -253,9 +274,10 @@ void TForm1::buildPages() {
       Q_ASSERT_X(host && qobject_cast<QGridLayout*>(host->layout()), d.name, "parent must come first");
       if (!host) continue;
       QWidget* w = makeControl(d);
+      // Hidden before it has a parent: hiding it later would re-run the layout of its container.
+      if (d.hidden) w->hide();
       place(host, w, d);
       fields_.add(w);
-      if (d.hidden) w->hide();
     }
   }
   // Rows and columns keep their natural size; the spare room goes below and to the right.
