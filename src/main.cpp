@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
                                       QStringLiteral("Save a picture of the window as it starts, then quit."),
                                       QStringLiteral("file.png"));
   cli.addOption(screenshot);
+  const QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Bring this page forward at start."),
+                                      QStringLiteral("name"));
+  cli.addOption(pageOption);
   cli.addOption(portOption);
   cli.addOption(exitShown);
   cli.process(app);
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
     box->setCurrentIndex(box->findText(port));
   }
 
+  if (cli.isSet(pageOption)) main.form1().ShowPage(cli.value(pageOption));
   main.form1().show();
   if (cli.isSet(screenshot)) {
     QTimer::singleShot(0, &app, [&main, &cli, &screenshot] {
