@@ -175,6 +175,9 @@ void WidgetFields::setCell(const QString& grid, int row, const QString& column, 
   if (i.isValid()) v->model()->setData(i, value, Qt::EditRole);
 }
 
-void WidgetFields::processEvents() { QApplication::processEvents(); }
+void WidgetFields::processEvents() {
+  // Repainting is the point; before the window is first shown there is nothing to paint.
+  if (pages_ && pages_->window()->isVisible()) QApplication::processEvents();
+}
 
 }  // namespace gx
