@@ -6,7 +6,7 @@
 
 #include "engine/virtualclock.h"
 #include "sim/simline.h"
-#include "support/memoryfields.h"
+#include "support/apprig.h"
 #include "ui/gridmodel.h"
 #include "ui/gridroles.h"
 #include "ui/grids.h"
@@ -18,12 +18,8 @@ using namespace gx;
 using namespace gx::ui;
 
 namespace {
-struct App {
-  VirtualClock clock;
-  test::RecordingDialogs dialogs;
-  sim::SimLine line{clock, nullptr};
-  MainApp app;
-  explicit App(const QString& language) : app({clock, dialogs, line, language}) {}
+struct App : test::AppRig {
+  using test::AppRig::AppRig;
   QAbstractItemView* view(const char* name) {
     return qobject_cast<QAbstractItemView*>(app.form1().fields().find(QLatin1String(name)));
   }

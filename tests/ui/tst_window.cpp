@@ -9,7 +9,7 @@
 #include "engine/commform.h"
 #include "engine/virtualclock.h"
 #include "sim/simline.h"
-#include "support/memoryfields.h"
+#include "support/apprig.h"
 #include "ui/mainapp.h"
 #include "ui/tables.h"
 #include "ui/tform1.h"
@@ -17,13 +17,7 @@
 using namespace gx;
 
 namespace {
-struct App {
-  VirtualClock clock;
-  test::RecordingDialogs dialogs;
-  sim::SimLine line{clock, nullptr};
-  MainApp app;
-  explicit App(const QString& language) : app({clock, dialogs, line, language}) {}
-};
+using App = test::AppRig;
 }  // namespace
 
 class TstWindow : public QObject {
