@@ -4,7 +4,7 @@
 
 #include "engine/commform.h"
 #include "engine/fields.h"
-#include "link/codepage.h"
+#include "params/codec.h"
 
 namespace gx {
 
@@ -16,20 +16,8 @@ void setupQuery(RequestFrame& f, uint8_t command, int length) {
 }
 }  // namespace
 
-QString DeviceText(const Bytes300& rx, int firstPos, int width) {
-  QByteArray bytes;
-  for (int p = firstPos; p < firstPos + width && p <= kBufferSize && rx.at(p) != 0xFF; ++p) bytes.append(char(rx.at(p)));
-  return codepage::toUnicode(bytes);
-}
-
-QString FormatTenths(int16_t value) {
-  const int v = value;
-  const int whole = std::abs(v) / 10;
-  const int tenth = std::abs(v) % 10;
-  QString s = (v < 0 ? QStringLiteral("-") : QString()) + QString::number(whole);
-  if (tenth) s += QLatin1Char('.') + QString::number(tenth);
-  return s;
-}
+// The response copy as the codec sees it: cursor 8 is response data byte 1.
+static params::ConstBuffer responseBuffer(const Bytes300& rx) { return {rx.data(), size_t(kBufferSize)}; }
 
 // ---- tidimei
 
@@ -37,9 +25,11 @@ tidimei::tidimei(CommForm& form) : thardcover(form) { setupQuery(frame_, cmd::De
 
 void tidimei::OnAnswer() {
   form_.showinf.ShowReceiveStatus(QStringLiteral("receive id"));
-  form_.fields.setText(QStringLiteral("RzEdit12"), DeviceText(rx_, 9, 8));
-  form_.fields.setText(QStringLiteral("RzEdit13"), DeviceText(rx_, 17, 16));
-  form_.fields.setText(QStringLiteral("RzEdit14"), rx_.at(33) == 0xFF ? QString() : QString::number(rx_.at(33)));
+  params::FieldCodec codec(form_.fields, form_.dialogs);
+  uint16_t cursor = 8;
+  codec.UnpackField(QStringLiteral("RzEdit12"), 8, cursor, responseBuffer(rx_), params::kind::Text);
+  codec.UnpackField(QStringLiteral("RzEdit13"), 16, cursor, responseBuffer(rx_), params::kind::Text);
+  codec.UnpackField(QStringLiteral("RzEdit14"), 1, cursor, responseBuffer(rx_), params::kind::Byte);
   form_.fields.setText(QStringLiteral("RzEdit11"), QStringLiteral("GX90"));
 }
 
@@ -49,9 +39,13 @@ tmoisture::tmoisture(CommForm& form) : thardcover(form) { setupQuery(frame_, cmd
 
 void tmoisture::OnAnswer() {
   form_.showinf.ShowReceiveStatus(QStringLiteral("receive temperature status"));
-  const auto tenths = [this](int pos) { return FormatTenths(int16_t(rx_.at(pos) | rx_.at(pos + 1) << 8)); };
-  form_.fields.setCell(QStringLiteral("tb_temp"), 0, QStringLiteral("tb_col_current"), tenths(9));
-  form_.fields.setCell(QStringLiteral("tb_temp"), 1, QStringLiteral("tb_col_current"), tenths(11));
+  params::FieldCodec codec(form_.fields, form_.dialogs);
+  uint16_t cursor = 8;
+  QString temperature, humidity;
+  codec.UnpackTenths(responseBuffer(rx_), cursor, temperature);
+  codec.UnpackTenths(responseBuffer(rx_), cursor, humidity);
+  form_.fields.setCell(QStringLiteral("tb_temp"), 0, QStringLiteral("tb_col_current"), temperature);
+  form_.fields.setCell(QStringLiteral("tb_temp"), 1, QStringLiteral("tb_col_current"), humidity);
   const uint8_t inputs = rx_.at(13);
   const char* const inputEdits[] = {"RzEdit1", "RzEdit3", "RzEdit5", "RzEdit6"};
   for (int bit = 0; bit < 4; ++bit)

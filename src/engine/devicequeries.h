@@ -52,9 +52,4 @@ class ttimeset : public thardcover {
   void OnA0Response() override {}
 };
 
-// Response data as the device writes it: text up to the first 0xFF.
-[[nodiscard]] QString DeviceText(const Bytes300& rx, int firstPos, int width);
-// A signed 16-bit little-endian value in tenths as the shortest decimal text (253 → "25.3", -5 → "-0.5").
-[[nodiscard]] QString FormatTenths(int16_t value);
-
 }  // namespace gx

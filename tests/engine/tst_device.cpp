@@ -137,22 +137,6 @@ class TstDevice : public QObject {
     QCOMPARE(r.fields.text("RzEdit9"), relay2);
   }
 
-  void tenths_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("253") << 253 << "25.3";
-    QTest::newRow("250") << 250 << "25";
-    QTest::newRow("-5") << -5 << "-0.5";
-    QTest::newRow("-125") << -125 << "-12.5";
-    QTest::newRow("0") << 0 << "0";
-    QTest::newRow("-32768") << -32768 << "-3276.8";
-  }
-  void tenths() {
-    QFETCH(int, value);
-    QFETCH(QString, text);
-    QCOMPARE(FormatTenths(int16_t(value)), text);
-  }
-
   void passwordChange_data() {
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("next");
